@@ -20,6 +20,12 @@ class Text {
   // literal (GBK in the core's sources) reads as a Text wherever one is expected.
   Text(const char* zero_ended);  // NOLINT(google-explicit-constructor)
   Text(std::string_view bytes);  // NOLINT(google-explicit-constructor)
+  // Copies take their storage like every other value: running out of memory is the fatal error.
+  Text(const Text& other);
+  Text& operator=(const Text& other);
+  Text(Text&&) noexcept = default;
+  Text& operator=(Text&&) noexcept = default;
+  ~Text() = default;
 
   [[nodiscard]] std::string_view View() const { return bytes_; }
   [[nodiscard]] const char* CStr() const { return bytes_.c_str(); }  // zero-ended
@@ -39,6 +45,11 @@ class Bytes {
  public:
   Bytes() = default;
   explicit Bytes(std::string_view bytes);  // every byte, zero bytes included
+  Bytes(const Bytes& other);
+  Bytes& operator=(const Bytes& other);
+  Bytes(Bytes&&) noexcept = default;
+  Bytes& operator=(Bytes&&) noexcept = default;
+  ~Bytes() = default;
 
   [[nodiscard]] std::string_view View() const { return bytes_; }
   [[nodiscard]] const unsigned char* Data() const {

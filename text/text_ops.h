@@ -25,6 +25,11 @@ namespace vq {
 [[nodiscard]] std::int64_t TextFind(const Text& t, const Text& sought, bool ignore_case = false);
 [[nodiscard]] std::int64_t TextFind(const Text& t, const Text& sought, std::int64_t start,
                                     bool ignore_case = false);
+// A plain int start (a literal such as 8) would otherwise be as good a match for the flag.
+[[nodiscard]] inline std::int64_t TextFind(const Text& t, const Text& sought, int start,
+                                           bool ignore_case = false) {
+  return TextFind(t, sought, std::int64_t{start}, ignore_case);
+}
 
 [[nodiscard]] Text TextUpper(const Text& t);
 [[nodiscard]] Text TextLower(const Text& t);
