@@ -1,0 +1,227 @@
+// The HTTP exchange on libcurl's easy interface (Linux).
+#include <curl/curl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "web/http_exchange.h"
+
+namespace vq {
+namespace {
+
+// curl's own header lines that would otherwise join ours. A line "Name:" with no value keeps
+// curl from adding its own; ours, when present, still goes out in its place in our order.
+// Content-Length is not among them: when a caller's lines lack it, curl's keeps the body framed.
+constexpr const char* kCurlDefaultsRemoved[] = {
+    "Accept:", "Content-Type:", "Expect:", "Proxy-Connection:"};
+
+constexpr std::int64_t kHighestPort = 65535;
+constexpr std::int64_t kDefaultHttpPort = 80;
+
+void GlobalInitOnce() {
+  // curl_global_init is not thread-safe itself; a function-local static makes it so.
+  static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
+  static_cast<void>(init);
+}
+
+struct EasyCleanup {
+  void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+};
+struct SlistFree {
+  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+struct UrlCleanup {
+  void operator()(CURLU* url) const { curl_url_cleanup(url); }
+};
+using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
+using HeaderList = std::unique_ptr<curl_slist, SlistFree>;
+using UrlHandle = std::unique_ptr<CURLU, UrlCleanup>;
+
+bool AppendLine(HeaderList& list, const std::string& line) {
+  curl_slist* grown = curl_slist_append(list.get(), line.c_str());
+  if (grown == nullptr) return false;
+  static_cast<void>(list.release());
+  list.reset(grown);
+  return true;
+}
+
+// Our CR LF ended lines one by one, in order; a last line without CR LF is a line too.
+bool AppendHeaderLines(HeaderList& list, std::string_view headers) {
+  while (!headers.empty()) {
+    const std::size_t end = headers.find("\r\n");
+    const std::string_view line = headers.substr(0, end);
+    if (!line.empty() && !AppendLine(list, std::string(line))) return false;
+    if (end == std::string_view::npos) break;
+    headers.remove_prefix(end + 2);
+  }
+  for (const char* removed : kCurlDefaultsRemoved) {
+    if (!AppendLine(list, removed)) return false;
+  }
+  return true;
+}
+
+// The request URL from its parts, each checked by curl: a host that is no host name fails here
+// instead of being read as some other URL.
+UrlHandle RequestUrl(const HttpTarget& target) {
+  UrlHandle url(curl_url());
+  if (!url) return nullptr;
+  const std::int64_t port = target.port == 0 ? kDefaultHttpPort : target.port;
+  const std::string port_text = std::to_string(port);
+  if (curl_url_set(url.get(), CURLUPART_SCHEME, "http", 0) != CURLUE_OK ||
+      curl_url_set(url.get(), CURLUPART_HOST, target.host.CStr(), 0) != CURLUE_OK ||
+      curl_url_set(url.get(), CURLUPART_PORT, port_text.c_str(), 0) != CURLUE_OK ||
+      curl_url_set(url.get(), CURLUPART_PATH, target.path.CStr(), 0) != CURLUE_OK) {
+    return nullptr;
+  }
+  return url;
+}
+
+class CurlExchange final : public HttpExchange {
+ public:
+  CurlExchange(EasyHandle easy, UrlHandle url, const HttpTarget& target, ExchangeStop* stop)
+      : easy_(std::move(easy)), url_(std::move(url)), target_(target), stop_(stop) {
+    if (stop_ != nullptr) stop_->Attach([this] { Abort(); });
+  }
+
+  ~CurlExchange() override {
+    // After Detach the abort is neither running nor going to run, so the handles can go.
+    if (stop_ != nullptr) stop_->Detach();
+  }
+
+  void Send(const Text& headers, const Text& body) override {
+    HeaderList lines;
+    if (!AppendHeaderLines(lines, headers.View())) return;
+    CURL* easy = easy_.get();
+    curl_easy_setopt(easy, CURLOPT_CURLU, url_.get());
+    curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
+    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, target_.user_agent.CStr());
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, lines.get());
+    // Never the environment's proxy: without one of ours the connection is direct.
+    const std::string proxy =
+        target_.proxy ? "http://" + std::string(target_.proxy->View()) : std::string();
+    curl_easy_setopt(easy, CURLOPT_PROXY, proxy.c_str());
+    if (!body.Empty()) {
+      curl_easy_setopt(easy, CURLOPT_POSTFIELDS, body.CStr());
+      curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.Size()));
+    } else {
+      curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
+    }
+    // The method goes out exactly as written, "post" and "Post" included.
+    curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, target_.method.CStr());
+    SetTimeOuts(easy);
+    // Worker threads: no signals (the resolver runs on its own thread instead of an alarm).
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    SetCallbacks(easy);
+    curl_easy_perform(easy);  // failures leave what was read so far
+  }
+
+  Bytes ReadBody() override { return Bytes(received_body_); }
+
+  Text RawHeaders() override { return Text(received_headers_); }
+
+ private:
+  void SetTimeOuts(CURL* easy) const {
+    if (target_.timeout_ms <= 0) return;
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(target_.timeout_ms));
+    // A send or receive that moves nothing for the time-out ends the exchange; curl counts the
+    // stall in whole seconds. The exchange as a whole has no limit.
+    const long stall_seconds = (static_cast<long>(target_.timeout_ms) + 999) / 1000;
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, stall_seconds);
+  }
+
+  void SetCallbacks(CURL* easy) {
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlExchange::OnBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlExchange::OnHeaderLine);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &CurlExchange::OnProgress);
+    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &CurlExchange::OnOpenSocket);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, this);
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &CurlExchange::OnCloseSocket);
+    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
+  }
+
+  [[nodiscard]] bool Stopped() const { return stop_ != nullptr && stop_->Stopped(); }
+
+  // On the stopping thread: a shut-down socket makes the blocked transfer return at once; the
+  // progress callback catches a stop that comes while no socket is open.
+  void Abort() {
+    std::lock_guard lock(socket_mutex_);
+    aborted_ = true;
+    for (const curl_socket_t each : sockets_) shutdown(each, SHUT_RDWR);
+  }
+
+  static std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* self_pointer) {
+    auto* self = static_cast<CurlExchange*>(self_pointer);
+    if (self->Stopped()) return 0;  // any short count ends the transfer
+    self->received_body_.append(data, size * count);
+    return size * count;
+  }
+
+  // Only the last response's block is kept (a 100 Continue comes before the real one); every
+  // line is handed back with CR LF, whatever the server ended it with.
+  static std::size_t OnHeaderLine(char* data, std::size_t size, std::size_t count,
+                                  void* self_pointer) {
+    auto* self = static_cast<CurlExchange*>(self_pointer);
+    std::string_view line(data, size * count);
+    if (line.starts_with("HTTP/")) self->received_headers_.clear();
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    self->received_headers_.append(line).append("\r\n");
+    return size * count;
+  }
+
+  static int OnProgress(void* self_pointer, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<CurlExchange*>(self_pointer)->Stopped() ? 1 : 0;
+  }
+
+  static curl_socket_t OnOpenSocket(void* self_pointer, curlsocktype, curl_sockaddr* address) {
+    auto* self = static_cast<CurlExchange*>(self_pointer);
+    std::lock_guard lock(self->socket_mutex_);
+    if (self->aborted_) return CURL_SOCKET_BAD;
+    const curl_socket_t opened = socket(address->family, address->socktype, address->protocol);
+    if (opened != CURL_SOCKET_BAD) self->sockets_.push_back(opened);
+    return opened;
+  }
+
+  static int OnCloseSocket(void* self_pointer, curl_socket_t item) {
+    auto* self = static_cast<CurlExchange*>(self_pointer);
+    std::lock_guard lock(self->socket_mutex_);
+    // Forgotten before it is closed, so the stop never shuts down a number reused elsewhere.
+    std::erase(self->sockets_, item);
+    return close(item);
+  }
+
+  EasyHandle easy_;
+  UrlHandle url_;
+  HttpTarget target_;
+  ExchangeStop* stop_;
+  std::string received_body_;
+  std::string received_headers_;
+  std::mutex socket_mutex_;
+  std::vector<curl_socket_t> sockets_;  // those open now (more than one while racing addresses)
+  bool aborted_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<HttpExchange> OpenHttpExchange(const HttpTarget& target, ExchangeStop* stop) {
+  if (target.port < 0 || target.port > kHighestPort) return nullptr;
+  GlobalInitOnce();
+  EasyHandle easy(curl_easy_init());
+  if (!easy) return nullptr;
+  UrlHandle url = RequestUrl(target);
+  if (!url) return nullptr;
+  return std::make_unique<CurlExchange>(std::move(easy), std::move(url), target, stop);
+}
+
+}  // namespace vq
