@@ -27,8 +27,12 @@ IconvHandle OpenConversion(const char* to, const char* from) {
 using UnitLength = std::size_t (*)(std::string_view rest);
 
 std::size_t GbkUnitLength(std::string_view rest) {
+  // A lead byte takes the next byte with it only when that byte can be a second byte; otherwise
+  // the next byte (such as ASCII punctuation) is kept.
   const auto lead = static_cast<unsigned char>(rest[0]);
-  return lead >= 0x81 && lead <= 0xFE && rest.size() > 1 ? 2 : 1;
+  if (lead < 0x81 || lead > 0xFE || rest.size() < 2) return 1;
+  const auto trail = static_cast<unsigned char>(rest[1]);
+  return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
 }
 
 std::size_t Utf8UnitLength(std::string_view rest) {
