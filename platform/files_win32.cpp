@@ -16,7 +16,9 @@ std::string ExecutableDirectory() {
   for (const char* p = path; *p != '\0'; p = CharNextA(p)) {
     if (*p == '\\') last_backslash = p;
   }
-  return last_backslash == nullptr ? std::string() : std::string(path, last_backslash);
+  return last_backslash == nullptr
+             ? std::string()
+             : std::string(path, static_cast<std::size_t>(last_backslash - path));
 }
 
 // Fixed once, at process start.
