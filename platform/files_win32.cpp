@@ -25,9 +25,13 @@ std::string ExecutableDirectory() {
 const std::string g_run_directory = ExecutableDirectory();
 }  // namespace
 
-Text PathSeparator() { return "\\"; }
+Text PathSeparator() {
+  return "\\";
+}
 
-Text RunDirectory() { return Text(g_run_directory); }
+Text RunDirectory() {
+  return Text(g_run_directory);
+}
 
 bool SetCurrentDirectoryTo(const Text& directory) {
   return SetCurrentDirectoryA(directory.CStr()) != 0;
