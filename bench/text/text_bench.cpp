@@ -1,0 +1,126 @@
+// TextFind and ReadQueryPage on answer-sized and large GBK pages whose markers come at the end,
+// each against std::string_view::find of the same markers on the same page in the same run. The
+// ratios are printed after the table.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "query/query_exchange.h"
+#include "text/text_ops.h"
+
+namespace vq {
+namespace {
+
+// GBK filler like a results page: markup, Chinese text (some of it starting with the markers'
+// lead bytes, so the searches meet near-misses), then the answer block at the very end.
+Text PageOfSize(std::size_t size) {
+  const std::string_view line =
+      "<tr><td>南宁市内</td><td>您好，交通违法记录查询：请核对车牌号码。</td><td>2026-12-11</td></"
+      "tr>\r\n";
+  std::string bytes;
+  while (bytes.size() + line.size() < size) bytes += line;
+  const Text tail = TextJoin(
+      {"<div>", AnswerMarker(), "京A12345</div><div>", CountStartMarker(), "3", CountEndMarker()});
+  return TextJoin({Text(bytes), tail});
+}
+
+const Text& Page(std::int64_t size) {
+  static std::map<std::int64_t, Text> pages;
+  auto found = pages.find(size);
+  if (found == pages.end()) found = pages.emplace(size, PageOfSize(size)).first;
+  return found->second;
+}
+
+void SetBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+
+void TextFindMarker(benchmark::State& state) {
+  const Text& page = Page(state.range(0));
+  const Text marker = CountEndMarker();
+  for (auto _ : state) benchmark::DoNotOptimize(TextFind(page, marker));
+  SetBytes(state);
+}
+
+void StringViewFindMarker(benchmark::State& state) {
+  const std::string_view page = Page(state.range(0)).View();
+  const Text marker = CountEndMarker();
+  for (auto _ : state) benchmark::DoNotOptimize(page.find(marker.View()));
+  SetBytes(state);
+}
+
+void ReadQueryPageAtEnd(benchmark::State& state) {
+  const Text& page = Page(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(ReadQueryPage(page));
+  SetBytes(state);
+}
+
+// What ReadQueryPage looks for on a found page: the answer marker and the two count markers.
+void StringViewFindThreeMarkers(benchmark::State& state) {
+  const std::string_view page = Page(state.range(0)).View();
+  const Text answer = AnswerMarker();
+  const Text start = CountStartMarker();
+  const Text end = CountEndMarker();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(page.find(answer.View()));
+    benchmark::DoNotOptimize(page.find(start.View()));
+    benchmark::DoNotOptimize(page.find(end.View()));
+  }
+  SetBytes(state);
+}
+
+constexpr std::int64_t k64KiB = 64 << 10;
+constexpr std::int64_t k1MiB = 1 << 20;
+BENCHMARK(TextFindMarker)->Arg(k64KiB)->Arg(k1MiB);
+BENCHMARK(StringViewFindMarker)->Arg(k64KiB)->Arg(k1MiB);
+BENCHMARK(ReadQueryPageAtEnd)->Arg(k64KiB)->Arg(k1MiB);
+BENCHMARK(StringViewFindThreeMarkers)->Arg(k64KiB)->Arg(k1MiB);
+
+// Keeps the time per iteration of every run, so the ratios can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+        seconds_per_iteration_[run.benchmark_name()] =
+            run.real_accumulated_time / static_cast<double>(run.iterations);
+      }
+    }
+  }
+
+  void PrintRatio(const std::string& measured, const std::string& baseline) const {
+    const auto m = seconds_per_iteration_.find(measured);
+    const auto b = seconds_per_iteration_.find(baseline);
+    if (m == seconds_per_iteration_.end() || b == seconds_per_iteration_.end()) return;
+    std::printf("%-32s / %-36s = %.2fx\n", measured.c_str(), baseline.c_str(),
+                m->second / b->second);
+  }
+
+ private:
+  std::map<std::string, double> seconds_per_iteration_;
+};
+
+}  // namespace
+}  // namespace vq
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  vq::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  std::printf("\nRatios (time per iteration, lower is better; 1.00x matches the baseline):\n");
+  for (const char* size : {"65536", "1048576"}) {
+    reporter.PrintRatio(std::string("TextFindMarker/") + size,
+                        std::string("StringViewFindMarker/") + size);
+    reporter.PrintRatio(std::string("ReadQueryPageAtEnd/") + size,
+                        std::string("StringViewFindThreeMarkers/") + size);
+  }
+  benchmark::Shutdown();
+  return 0;
+}
