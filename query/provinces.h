@@ -1,4 +1,5 @@
 // The province table: 31 plate abbreviations, in the order of the province drop-down list.
+// Every function returns a new value, holds no state and may be called on any thread.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // GBK (code page 936) <-> UTF-8, through iconv. For the Linux front end's control boundary and the
-// tests; the core itself never converts.
+// tests; the core itself never converts. Both functions return new values, do not block and
+// may be called on any thread (each call opens a conversion of its own).
 #pragma once
 
 #include <string>
