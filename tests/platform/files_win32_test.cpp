@@ -1,0 +1,34 @@
+#include <windows.h>
+
+#include "platform/files.h"
+#include "tests/platform/files_platform.h"
+
+namespace vq::test {
+
+const char kSeparator[] = "\\";
+
+std::vector<AttributeCase> AttributeCases() {
+  // The four bits are kept, every other bit is dropped; nothing left is "normal".
+  return {{0, FILE_ATTRIBUTE_NORMAL},
+          {kFileAttributeReadOnly, FILE_ATTRIBUTE_READONLY},
+          {kFileAttributeHidden, FILE_ATTRIBUTE_HIDDEN},
+          {kFileAttributeSystem, FILE_ATTRIBUTE_SYSTEM},
+          {kFileAttributeArchive, FILE_ATTRIBUTE_ARCHIVE},
+          {kFileAttributeReadOnly | kFileAttributeHidden,
+           FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
+          {0x80 | kFileAttributeHidden, FILE_ATTRIBUTE_HIDDEN}};
+}
+
+std::uint32_t FileState(const Text& path) {
+  return GetFileAttributesA(path.CStr());
+}
+
+std::uint32_t ExpectedState(std::uint32_t, const AttributeCase& c) {
+  return c.expected;
+}
+
+void MakeRemovable(const Text& path) {
+  SetFileAttributesA(path.CStr(), FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace vq::test
