@@ -1,21 +1,21 @@
 // Searching forward in a text, character by character from the start offset.
 #include <string_view>
 
+#include "text/text_chars.h"
 #include "text/text_ops.h"
-#include "text/text_storage.h"
 
 namespace vq {
 namespace {
 
-using text_storage::BeginsTwoByteCharacter;
+using text_chars::BeginsTwoByteCharacter;
 
 constexpr std::int64_t kNotFound = -1;
 constexpr std::size_t kNoOffset = std::string_view::npos;
 
 bool EqualFoldingAsciiCase(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (text_storage::AsciiFolded(static_cast<unsigned char>(a[i])) !=
-        text_storage::AsciiFolded(static_cast<unsigned char>(b[i]))) {
+    if (text_chars::AsciiFolded(static_cast<unsigned char>(a[i])) !=
+        text_chars::AsciiFolded(static_cast<unsigned char>(b[i]))) {
       return false;
     }
   }

@@ -6,13 +6,14 @@
 #include <string_view>
 #include <system_error>
 
+#include "text/text_chars.h"
 #include "text/text_ops.h"
 #include "text/text_storage.h"
 
 namespace vq {
 namespace {
 
-using text_storage::BeginsTwoByteCharacter;
+using text_chars::BeginsTwoByteCharacter;
 
 // The single byte a two-byte character reads as, or 0 when it keeps its two bytes: the
 // ideographic space, the wave dash, the two stars and the full-width forms of ASCII.

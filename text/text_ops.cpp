@@ -7,12 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "text/text_chars.h"
 #include "text/text_storage.h"
 
 namespace vq {
 namespace {
 
-using text_storage::BeginsTwoByteCharacter;
+using text_chars::BeginsTwoByteCharacter;
 using text_storage::CountOrZero;
 using text_storage::ReserveBytes;
 
@@ -96,13 +97,13 @@ Text TextRemoveRange(const Text& t, std::int64_t start, std::int64_t n) {
 
 Text TextUpper(const Text& t) {
   return MapSingleByteCharacters(t.View(), [](unsigned char byte) {
-    return text_storage::IsAsciiLower(byte) ? static_cast<unsigned char>(byte - ('a' - 'A')) : byte;
+    return text_chars::IsAsciiLower(byte) ? static_cast<unsigned char>(byte - ('a' - 'A')) : byte;
   });
 }
 
 Text TextLower(const Text& t) {
-  return MapSingleByteCharacters(
-      t.View(), [](unsigned char byte) { return text_storage::AsciiFolded(byte); });
+  return MapSingleByteCharacters(t.View(),
+                                 [](unsigned char byte) { return text_chars::AsciiFolded(byte); });
 }
 
 Text TextSpaces(std::int64_t n) {
@@ -122,8 +123,8 @@ int TextCompare(const Text& a, const Text& b, bool case_sensitive) {
     // Both sides are at the same offset and equal so far, so they agree on character starts; a
     // two-byte character is compared byte for byte, a single byte folds ASCII case on request.
     const bool two_byte = IsGbkLeadByte(cx) && i + 1 < x.size();
-    const unsigned char fx = case_sensitive || two_byte ? cx : text_storage::AsciiFolded(cx);
-    const unsigned char fy = case_sensitive || two_byte ? cy : text_storage::AsciiFolded(cy);
+    const unsigned char fx = case_sensitive || two_byte ? cx : text_chars::AsciiFolded(cx);
+    const unsigned char fy = case_sensitive || two_byte ? cy : text_chars::AsciiFolded(cy);
     if (fx != fy) return fx < fy ? -1 : 1;
     if (two_byte) {
       if (i + 1 >= y.size()) return 1;  // b ends inside the character

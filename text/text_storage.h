@@ -1,11 +1,10 @@
-// Helpers for code that builds Text and Bytes values byte by byte (the toolkit itself, the form
+// Storage for code that builds Text and Bytes values byte by byte (the toolkit itself, the form
 // encoding of the query). Any thread.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace vq::text_storage {
 
@@ -17,22 +16,6 @@ namespace vq::text_storage {
 // Counts and sizes of callers are 64-bit; a negative one asks for nothing.
 [[nodiscard]] inline std::uint64_t CountOrZero(std::int64_t n) {
   return n > 0 ? static_cast<std::uint64_t>(n) : 0;
-}
-
-// The character rule of the walking operations: a byte with its top bit set begins a two-byte
-// character together with the byte after it, whatever that byte is.
-[[nodiscard]] constexpr bool BeginsTwoByteCharacter(unsigned char byte) {
-  return byte >= 0x80;
-}
-
-[[nodiscard]] constexpr bool IsAsciiUpper(unsigned char byte) {
-  return byte >= 'A' && byte <= 'Z';
-}
-[[nodiscard]] constexpr bool IsAsciiLower(unsigned char byte) {
-  return byte >= 'a' && byte <= 'z';
-}
-[[nodiscard]] constexpr unsigned char AsciiFolded(unsigned char byte) {
-  return IsAsciiUpper(byte) ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
 }
 
 }  // namespace vq::text_storage
