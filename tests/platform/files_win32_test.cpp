@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "tests/platform/files_platform.h"
+#include "tests/platform/under_wine.h"
 
 namespace vq::test {
 
@@ -24,7 +25,9 @@ std::uint32_t FileState(const Text& path) {
 }
 
 std::uint32_t ExpectedState(std::uint32_t, const AttributeCase& c) {
-  return c.expected;
+  if (!RunningUnderWine()) return c.expected;
+  return c.expected == FILE_ATTRIBUTE_NORMAL ? FILE_ATTRIBUTE_ARCHIVE
+                                             : c.expected | FILE_ATTRIBUTE_ARCHIVE;
 }
 
 void MakeRemovable(const Text& path) {

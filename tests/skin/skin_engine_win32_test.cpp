@@ -1,10 +1,14 @@
 // The real engine dressing the windows of the calling thread: those made before and after it.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>  // needs windows.h first
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "skin/engine/skin_reader.h"
 #include "skin/skin_setup.h"
@@ -108,12 +112,13 @@ TEST_F(Win32Engine, PaintsTheWindowBackgroundAndAPushButton) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(top, ToColorRef(skin.window.top));
-  const auto near = [](COLORREF a, COLORREF b) {
+  const auto close_to = [](COLORREF a, COLORREF b) {
     return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
                std::abs(GetBValue(a) - GetBValue(b)) <
            60;
   };
-  EXPECT_TRUE(near(face, ToColorRef(skin.button.top)) || near(face, ToColorRef(skin.button.bottom)))
+  EXPECT_TRUE(close_to(face, ToColorRef(skin.button.top)) ||
+              close_to(face, ToColorRef(skin.button.bottom)))
       << std::hex << face;
 }
 
