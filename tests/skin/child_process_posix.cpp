@@ -33,8 +33,9 @@ constexpr char kFatalPrefix[] = "fatal: ";
 // The Qt program shows its fatal box after writing the message; Return on the box closes it.
 void AnswerErrorBox(pid_t pid) {
   if (std::getenv("DISPLAY") == nullptr) return;
-  const std::string command = "xdotool search --onlyvisible --pid " + std::to_string(pid) +
-                              " windowfocus --sync key --clearmodifiers Return >/dev/null 2>&1";
+  const std::string command = "timeout 5 xdotool search --onlyvisible --pid " +
+                              std::to_string(pid) +
+                              " windowfocus key --clearmodifiers Return >/dev/null 2>&1";
   [[maybe_unused]] const int ignored = std::system(command.c_str());
 }
 
