@@ -90,8 +90,10 @@ class CurlExchange final : public HttpExchange {
   }
 
   ~CurlExchange() override {
-    // After Detach the abort is neither running nor going to run, so the handles can go.
+    // After Detach the abort is neither running nor going to run, so the handles can go. The
+    // easy handle goes first: its clean-up may still close a socket through OnCloseSocket.
     if (stop_ != nullptr) stop_->Detach();
+    easy_.reset();
   }
 
   void Send(const Text& headers, const Text& body) override {
@@ -118,6 +120,8 @@ class CurlExchange final : public HttpExchange {
     SetTimeOuts(easy);
     // Worker threads: no signals (the resolver runs on its own thread instead of an alarm).
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    // Nothing reuses the connection: it closes with the exchange.
+    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
     SetCallbacks(easy);
     curl_easy_perform(easy);  // failures leave what was read so far
   }

@@ -253,6 +253,15 @@ Outcome FetchWithin(std::chrono::seconds limit, const std::string& url, FetchCon
   return outcome;
 }
 
+TEST(FetchPage, EndsWhenTheBodyIsInEvenIfTheServerKeepsTheConnection) {
+  RecordingServer server("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nkept",
+                         RecordingServer::Answer::kReplyAndHold);
+  FetchControls controls;  // the full time-out: only the length of the body can end it promptly
+  const Outcome outcome = FetchWithin(kPromptly, Url(server, "/"), controls);
+  EXPECT_TRUE(outcome.ended);
+  EXPECT_EQ(outcome.page, "kept");
+}
+
 struct UnreachableCase {
   const char* name;
   std::string url;

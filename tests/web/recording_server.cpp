@@ -74,11 +74,8 @@ void RecordingServer::Serve() {
       requests_.push_back(std::move(request));
     }
     arrived_.notify_all();
-    if (answer_ == Answer::kReply) {
-      static_cast<void>(SendAll(client, reply_));
-    } else {
-      HoldUntilClientLeaves(client);
-    }
+    if (answer_ != Answer::kStall) static_cast<void>(SendAll(client, reply_));
+    if (answer_ != Answer::kReply) HoldUntilClientLeaves(client);
     CloseSocket(client);
   }
 }

@@ -23,6 +23,7 @@ class RecordingServer {
   enum class Answer {
     kReply,  // answer each request with the reply, then close
     kStall,  // read each request, then say nothing until the client leaves or the server stops
+    kReplyAndHold,  // answer, then keep the connection open until the client leaves
   };
 
   // Listens at once on a free port and serves clients one after another on its own thread.
