@@ -156,6 +156,12 @@ void MainWindow::showEvent(QShowEvent* event) {
   QTimer::singleShot(0, this, [this] { FitOuterSize(); });
 }
 
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // A window manager that frames the window late reports it with a move.
+  FitOuterSize();
+}
+
 void MainWindow::FitOuterSize() {
   const QSize frame = frameGeometry().size() - geometry().size();
   const QSize client(kWindowOuterWidth - frame.width(), kWindowOuterHeight - frame.height());

@@ -73,7 +73,10 @@ class WindowGate : public std::enable_shared_from_this<WindowGate> {
       // Checked here as well: the call may have waited in the queue while the window went.
       if (gate->IsOpen()) reply->Finish(work());
     };
-    if (!Post(reply, [&] { QMetaObject::invokeMethod(context_, std::move(posted)); })) return R{};
+    if (!Post(reply, [&] {
+          QMetaObject::invokeMethod(context_, std::move(posted), Qt::QueuedConnection);
+        }))
+      return R{};
     reply->Wait();
     return reply->Take();
   }
