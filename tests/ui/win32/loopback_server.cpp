@@ -49,19 +49,20 @@ std::string PlateOfBody(const std::string& body) {
   return body.substr(start, body.find('&', start) - start);
 }
 
-LoopbackServer::LoopbackServer() {
+LoopbackServer::LoopbackServer(int port) {
   WSADATA data;
   WSAStartup(MAKEWORD(2, 2), &data);
   listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = 0;  // a free port
-  bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  int size = sizeof address;
-  getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-  port_ = ntohs(address.sin_port);
-  listen(listener_, 16);
+  address.sin_port = htons(static_cast<u_short>(port));
+  if (bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      listen(listener_, 16) == 0) {
+    int size = sizeof address;
+    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+  }
   acceptor_ = std::thread([this] { Accept(); });
 }
 

@@ -43,8 +43,10 @@ struct ReceivedQuery {
 
 class LoopbackServer {
  public:
-  // Listens on a free port of 127.0.0.1 at once; the answers are chosen by the plate's form value.
-  LoopbackServer();
+  // Listens on 127.0.0.1 at once, on `port` (0: a free one); the answers are chosen by the plate's
+  // form value. Listening() tells whether the port could be had.
+  explicit LoopbackServer(int port = 0);
+  [[nodiscard]] bool Listening() const { return port_ != 0; }
   ~LoopbackServer();  // stops listening, opens no gate, waits (bounded) for its threads
 
   void Answer(const std::string& plate, vq::test::Answer answer);

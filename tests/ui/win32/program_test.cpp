@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ui/win32/loopback_server.h"
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -73,6 +75,91 @@ TEST(Program, ItsIconHasFiveImagesIn32BitColour) {
   }
   std::sort(sizes.begin(), sizes.end());
   EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48, 64, 128}));
+}
+
+// The running program, ended at the latest when the test ends.
+class RunningProgram {
+ public:
+  RunningProgram() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + ProgramPath() + L"\"";
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process_)) {
+      CloseHandle(process_.hThread);
+    }
+  }
+  ~RunningProgram() {
+    if (process_.hProcess == nullptr) return;
+    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
+      TerminateProcess(process_.hProcess, 1);
+    }
+    CloseHandle(process_.hProcess);
+  }
+  [[nodiscard]] bool Started() const { return process_.hProcess != nullptr; }
+
+  // The program's main window, once it has appeared (the first start of a prefix is slow).
+  [[nodiscard]] HWND Window() const {
+    for (int attempt = 0; attempt < 600; ++attempt) {
+      HWND window = FindWindowW(L"VqMainWindow", nullptr);
+      DWORD owner = 0;
+      if (window != nullptr && IsWindowVisible(window)) {
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process_.dwProcessId) return window;
+      }
+      Sleep(50);
+    }
+    return nullptr;
+  }
+
+  // The exit code once the process has ended within `ms`; STILL_ACTIVE otherwise.
+  [[nodiscard]] DWORD ExitCodeWithin(DWORD ms) const {
+    WaitForSingleObject(process_.hProcess, ms);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+void PressEscape(HWND window) {
+  PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
+  PostMessageW(window, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(1 | (3u << 30)));
+}
+
+TEST(Program, EscEndsTheProgramWithExitCodeZero) {
+  RunningProgram program;
+  ASSERT_TRUE(program.Started());
+  HWND window = program.Window();
+  ASSERT_NE(window, nullptr);
+  PressEscape(window);
+  EXPECT_EQ(program.ExitCodeWithin(10000), 0u);
+}
+
+TEST(Program, EndsAtOnceWhileAQueryStillWaitsForItsAnswer) {
+  // The program posts to the stand-in service's address, which must be free for this test.
+  vq::test::LoopbackServer service(18080);
+  if (!service.Listening()) GTEST_SKIP() << "127.0.0.1:18080 is in use";
+  auto never = std::make_shared<vq::test::Gate>();
+  service.Answer("", {"<html>您查询的 共有 <font color='red'><font color=red>1</font></font> "
+                      "条违章！</div>",
+                      never, nullptr});
+  RunningProgram program;
+  ASSERT_TRUE(program.Started());
+  HWND window = program.Window();
+  ASSERT_NE(window, nullptr);
+  HWND button = FindWindowExW(window, nullptr, L"Button", nullptr);
+  ASSERT_NE(button, nullptr);
+  PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  for (int attempt = 0; attempt < 200 && service.ReceivedCount() == 0; ++attempt) Sleep(50);
+  ASSERT_EQ(service.ReceivedCount(), 1);
+
+  PressEscape(window);
+  EXPECT_EQ(program.ExitCodeWithin(5000), 0u);  // the answer is still held back
+  never->Open();
 }
 
 }  // namespace
