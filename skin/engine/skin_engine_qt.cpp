@@ -1,11 +1,14 @@
 // The engine on Linux: dresses the running Qt application (palette, style sheet, font and a
 // painted window background). Without a QApplication, or off its thread, it does nothing.
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColor>
 #include <QEvent>
 #include <QFont>
 #include <QHash>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +16,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
 
@@ -87,6 +91,21 @@ void PaintPattern(QPainter& painter, const Skin& skin, QSize size) {
   }
 }
 
+// The drop-down arrow as a small picture: style sheets take arrows only as image files.
+QString WriteArrowPicture(const QTemporaryDir& folder, const Skin& skin) {
+  QImage arrow(18, 18, QImage::Format_ARGB32_Premultiplied);
+  arrow.fill(Qt::transparent);
+  QPainter painter(&arrow);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(ToQColor(skin.button_text));
+  const QPointF corners[3] = {{3, 6}, {15, 6}, {9, 13}};
+  painter.drawPolygon(corners, 3);
+  painter.end();
+  const QString path = folder.filePath(QStringLiteral("arrow.png"));
+  return arrow.save(path) ? path : QString();
+}
+
 QPixmap WindowBackground(const Skin& skin, QSize size) {
   QPixmap picture(size);
   QPainter painter(&picture);
@@ -105,6 +124,9 @@ class SkinPainter : public QObject {
   SkinPainter(const Skin& skin, QObject* parent) : QObject(parent), skin_(skin) {
     setObjectName(QStringLiteral("vq-skin-painter"));
   }
+
+  // Where the skin's pictures for the style sheet live, as long as this painter does.
+  [[nodiscard]] const QTemporaryDir& Pictures() const { return pictures_; }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -148,6 +170,7 @@ class SkinPainter : public QObject {
 
   Skin skin_;
   QHash<quint64, QPixmap> backgrounds_;
+  QTemporaryDir pictures_;
 };
 
 QPalette SkinPalette(const Skin& skin) {
@@ -184,7 +207,7 @@ QPalette SkinPalette(const Skin& skin) {
   return palette;
 }
 
-QString SkinStyleSheet(const Skin& skin) {
+QString SkinStyleSheet(const Skin& skin, const QString& arrow_picture) {
   const QString radius = QString::number(skin.radius);
   QString sheet;
   sheet += QStringLiteral("QLabel{color:%1;background:transparent;}").arg(Css(skin.window_text));
@@ -199,7 +222,7 @@ QString SkinStyleSheet(const Skin& skin) {
                CssGradient(skin.button_hover), CssGradient(skin.button_pressed), Css(skin.focus));
   sheet += QStringLiteral(
                "QLineEdit,QComboBox{color:%1;background:%2;border:1px solid %3;"
-               "border-radius:%4px;padding:1px 4px;selection-background-color:%5;"
+               "border-radius:%4px;padding:0px 2px;selection-background-color:%5;"
                "selection-color:%6;}"
                "QLineEdit:focus,QComboBox:focus{border-color:%7;}"
                "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;"
@@ -207,10 +230,10 @@ QString SkinStyleSheet(const Skin& skin) {
                .arg(Css(skin.field_text), Css(skin.field), Css(skin.field_border), radius,
                     Css(skin.selection), Css(skin.selection_text), Css(skin.focus),
                     CssGradient(skin.button));
-  sheet += QStringLiteral(
-               "QComboBox::down-arrow{width:0;height:0;border-left:4px solid transparent;"
-               "border-right:4px solid transparent;border-top:5px solid %1;}")
-               .arg(Css(skin.button_text));
+  if (!arrow_picture.isEmpty()) {
+    sheet += QStringLiteral("QComboBox::down-arrow{image:url(%1);width:9px;height:9px;}")
+                 .arg(arrow_picture);
+  }
   sheet += QStringLiteral(
                "QAbstractItemView{color:%1;background:%2;alternate-background-color:%3;"
                "border:1px solid %4;selection-background-color:%5;selection-color:%6;}")
@@ -238,10 +261,13 @@ void AttachToApplication(QApplication& application, const Skin& skin) {
     if (skin.font_points > 0) font.setPointSize(skin.font_points);
     QApplication::setFont(font);
   }
-  application.setStyleSheet(SkinStyleSheet(skin));
-  delete application.findChild<QObject*>(QStringLiteral("vq-skin-painter"),
-                                         Qt::FindDirectChildrenOnly);
   auto* painter = new SkinPainter(skin, &application);
+  application.setStyleSheet(SkinStyleSheet(skin, WriteArrowPicture(painter->Pictures(), skin)));
+  // The previous skin's painter goes only now: the old style sheet named its pictures.
+  for (QObject* old : application.findChildren<QObject*>(QStringLiteral("vq-skin-painter"),
+                                                         Qt::FindDirectChildrenOnly)) {
+    if (old != painter) delete old;
+  }
   application.installEventFilter(painter);
   painter->Refresh(QApplication::allWidgets());
 }

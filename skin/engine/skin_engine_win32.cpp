@@ -1,7 +1,8 @@
 // The engine on Windows: dresses the windows of the calling thread, those that exist and those
 // created later (a thread-local creation hook), by subclassing each one by its kind.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>  // needs windows.h first
 
 #include <algorithm>
 #include <memory>
