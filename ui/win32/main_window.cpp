@@ -275,6 +275,10 @@ void MainWindow::MoveFocus(bool forward) {
   if (HWND next = NextFocusable(GetFocus(), forward)) SetFocus(next);
 }
 
+void MainWindow::RememberFocus(HWND focus) {
+  if (focus != nullptr && IsChild(controls_.window, focus)) remembered_focus_ = focus;
+}
+
 void MainWindow::RestoreFocus() {
   HWND target = remembered_focus_;
   const bool usable = target != nullptr && IsChild(controls_.window, target) &&
@@ -379,15 +383,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window, focus)) remembered_focus_ = focus;
-      } else if (HIWORD(wparam) == 0) {  // not while minimised
+      if (LOWORD(wparam) == WA_INACTIVE || HIWORD(wparam) != 0) {
+        RememberFocus(GetFocus());
+      } else {
         RestoreFocus();
       }
       return 0;
     case WM_SETFOCUS:
-      RestoreFocus();
+      // The frame itself took the focus from one of the controls (as on minimising or restoring):
+      // that control gets it back, unless the window is minimised, which keeps it meanwhile.
+      RememberFocus(reinterpret_cast<HWND>(wparam));
+      if (!IsIconic(window)) RestoreFocus();
       return 0;
     case kCarriedCallMessage:
       RunCarriedCall(lparam);

@@ -59,6 +59,7 @@ class MainWindow {
   // The control after (or before) `from` in the focus order that is visible and enabled.
   [[nodiscard]] HWND NextFocusable(HWND from, bool forward) const;
   void MoveFocus(bool forward);
+  void RememberFocus(HWND focus);  // when it is one of the controls
   void RestoreFocus();
   void Teardown();
 

@@ -159,5 +159,37 @@ TEST_F(Keyboard, TheFocusComesBackAfterTheWindowWasInactive) {
   DestroyWindow(other);
 }
 
+TEST_F(Keyboard, MinimisingAndRestoringKeepsTheRowsTheSizeAndTheFocus) {
+  Ops().AppendHistoryRow();
+  SetFocus(Controls().plate_edit);
+  ShowWindow(Window(), SW_MINIMIZE);
+  PumpFor(50);
+  EXPECT_TRUE(IsIconic(Window()));
+  ShowWindow(Window(), SW_RESTORE);
+  PumpFor(50);
+  EXPECT_FALSE(IsIconic(Window()));
+  EXPECT_EQ(ListItemCount(Controls().history_list), 1);
+  EXPECT_EQ(GetFocus(), Controls().plate_edit);
+  RECT outer;
+  GetWindowRect(Window(), &outer);
+  EXPECT_EQ(outer.right - outer.left, 383);
+  EXPECT_EQ(outer.bottom - outer.top, 241);
+}
+
+TEST_F(Keyboard, KeysFromTheKeyboardDeviceTakeTheSameWay) {
+  SetForegroundWindow(Window());
+  PumpFor(30);
+  INPUT keys[4] = {};
+  const WORD sequence[4][2] = {
+      {VK_TAB, 0}, {VK_TAB, KEYEVENTF_KEYUP}, {VK_TAB, 0}, {VK_TAB, KEYEVENTF_KEYUP}};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = sequence[i][0];
+    keys[i].ki.dwFlags = sequence[i][1];
+  }
+  ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == Controls().plate_edit; }, 3000));
+}
+
 }  // namespace
 }  // namespace vq::test

@@ -41,6 +41,13 @@ class Query : public MainWindowTest {
              ListItemCount(Controls().history_list) >= count;
     });
   }
+  // What the server and the lists hold, for a failure's message.
+  std::string State() {
+    return "received " + std::to_string(server_.ReceivedCount()) + ", answered " +
+           std::to_string(server_.Answered()) + ", results " +
+           std::to_string(ListItemCount(Controls().result_list)) + ", history rows " +
+           std::to_string(ListItemCount(Controls().history_list));
+  }
   bool WaitForReceived(int count) {
     return PumpUntil([&] { return server_.ReceivedCount() >= count; });
   }
@@ -55,7 +62,7 @@ class Query : public MainWindowTest {
 TEST_F(Query, AnAnswerWithACountAddsAResultAndAHistoryRow) {
   server_.Answer("A12345", {FoundPage("3"), nullptr, nullptr});
   Ask(1, "A12345");
-  ASSERT_TRUE(WaitForResults(1));
+  ASSERT_TRUE(WaitForResults(1)) << State();
   EXPECT_EQ(Result(0), L"京A12345 共有 3 条违章");
   ASSERT_EQ(ListItemCount(Controls().history_list), 1);
   EXPECT_EQ(History(0, 0), L"京");
@@ -70,7 +77,7 @@ TEST_F(Query, AnAnswerWithACountAddsAResultAndAHistoryRow) {
 TEST_F(Query, AnAnswerWithoutACountStillAddsBoth) {
   server_.Answer("A12345", {kFoundWithoutCount, nullptr, nullptr});
   Ask(1, "A12345");
-  ASSERT_TRUE(WaitForResults(1));
+  ASSERT_TRUE(WaitForResults(1)) << State();
   EXPECT_EQ(Result(0), L"京A12345 共有  条违章");
   EXPECT_EQ(History(0, 0), L"京");
 }
@@ -114,9 +121,9 @@ TEST_F(Query, OverlappingQueriesAreAddedInTheOrderTheirAnswersArrive) {
   server_.Answer("A1", {FoundPage("1"), second_sent, nullptr});  // held until B2 is answered
   server_.Answer("B2", {FoundPage("2"), nullptr, second_sent});
   Ask(1, "A1");
-  ASSERT_TRUE(WaitForReceived(1));
+  ASSERT_TRUE(WaitForReceived(1)) << State();
   Ask(30, "B2");
-  ASSERT_TRUE(WaitForResults(2));
+  ASSERT_TRUE(WaitForResults(2)) << State();
   EXPECT_EQ(Result(0), L"川B2 共有 2 条违章");
   EXPECT_EQ(Result(1), L"京A1 共有 1 条违章");
   EXPECT_EQ(History(0, 0), L"川");
@@ -129,11 +136,11 @@ TEST_F(Query, TheResultNamesWhatWasQueriedEvenWhenTheInputsChangeMeanwhile) {
   auto release = std::make_shared<Gate>();
   server_.Answer("A12345", {FoundPage("3"), release, nullptr});
   Ask(1, "A12345");
-  ASSERT_TRUE(WaitForReceived(1));
+  ASSERT_TRUE(WaitForReceived(1)) << State();
   Ops().SetProvinceSelection(30);
   Ops().SetPlateText("ZZZ");
   release->Open();
-  ASSERT_TRUE(WaitForResults(1));
+  ASSERT_TRUE(WaitForResults(1)) << State();
   EXPECT_EQ(Result(0), L"京A12345 共有 3 条违章");
   EXPECT_EQ(History(0, 0), L"京");
   EXPECT_EQ(History(0, 1), L"A12345");
@@ -159,9 +166,9 @@ TEST_F(Query, ClosingWhileAQueryWaitsStopsItAndDoesNotWaitForTheNetwork) {
   server_.Answer("A1", {FoundPage("1"), earlier_release, earlier_sent});
   server_.Answer("B2", {FoundPage("2"), never, nullptr});
   Ask(1, "A1");
-  ASSERT_TRUE(WaitForReceived(1));
+  ASSERT_TRUE(WaitForReceived(1)) << State();
   Ask(30, "B2");
-  ASSERT_TRUE(WaitForReceived(2));
+  ASSERT_TRUE(WaitForReceived(2)) << State();
 
   // Esc closes the window and the loop ends at once, while both answers are still held back.
   const auto ops = window_->Ops();

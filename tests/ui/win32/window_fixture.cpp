@@ -36,6 +36,11 @@ void PostKey(HWND target, WPARAM key) {
 }
 
 void PostClick(HWND target, POINT at, bool right) {
+  // The pointer goes there too: a mouse move that the system makes up from the pointer's real
+  // place between the two messages would otherwise drag the click elsewhere.
+  POINT on_screen = at;
+  ClientToScreen(target, &on_screen);
+  SetCursorPos(on_screen.x, on_screen.y);
   const LPARAM point = MAKELPARAM(at.x, at.y);
   PostMessageW(target, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
                point);
