@@ -14,6 +14,7 @@
 #include "query/provinces.h"
 #include "ui/history_recall.h"
 #include "ui/main_window_layout.h"
+#include "ui/qt/hidden_selection.h"
 #include "ui/qt/information_box.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_window_ops.h"
@@ -96,6 +97,7 @@ void MainWindow::CreateControls() {
   plate_font.setWeight(QFont::Normal);
   plate_->setFont(plate_font);
   plate_->setAlignment(Qt::AlignCenter);
+  HideSelectionWithoutFocus(plate_);
 
   for (int i = 0; i < kProvinceCount; ++i) province_->addItem(ToQString(ProvinceAbbreviation(i)));
   province_->setEditable(false);

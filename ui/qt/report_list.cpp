@@ -1,7 +1,8 @@
 #include "ui/qt/report_list.h"
 
 #include <QHeaderView>
-#include <QPalette>
+
+#include "ui/qt/hidden_selection.h"
 
 namespace vq {
 
@@ -25,11 +26,7 @@ ReportList::ReportList(const std::vector<ReportColumn>& columns, QWidget* parent
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setDragEnabled(false);
   setFocusPolicy(Qt::StrongFocus);
-  // Without focus the selection is not drawn: the inactive highlight is the list's own background.
-  QPalette colours = palette();
-  colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Base));
-  colours.setColor(QPalette::Inactive, QPalette::HighlightedText, colours.color(QPalette::Text));
-  setPalette(colours);
+  HideSelectionWithoutFocus(this);
 }
 
 void HistoryList::mousePressEvent(QMouseEvent* event) {

@@ -98,6 +98,10 @@ TEST(StartUp, PlateBoxIsEmptyCentredWithAFourteenPixelFont) {
   EXPECT_EQ(plate->font().pixelSize(), 14);
   EXPECT_EQ(plate->echoMode(), QLineEdit::Normal);
   EXPECT_FALSE(plate->isReadOnly());
+  const QPalette colours = plate->palette();
+  EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::Highlight),
+            colours.color(QPalette::Inactive, QPalette::Base))
+      << "the selection is hidden without focus";
 }
 
 TEST(StartUp, LabelsAndButtonShowTheirCaptions) {
