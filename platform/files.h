@@ -26,6 +26,9 @@ bool SetCurrentDirectoryTo(const Text& directory);
 // when the open fails, or when a write or the close fails (the file stays as far as written).
 bool FileWriteAll(const Text& path, std::initializer_list<Bytes> pieces);
 
+// Removes the file; false when there is none or the system refuses.
+bool FileRemove(const Text& path);
+
 // File attribute bits; on Linux read-only maps to the write permission bits, the others have no
 // equivalent there.
 inline constexpr std::uint32_t kFileAttributeReadOnly = 1;

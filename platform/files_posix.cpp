@@ -31,11 +31,17 @@ bool WriteWhole(int fd, std::string_view bytes) {
 }
 }  // namespace
 
-Text PathSeparator() { return "/"; }
+Text PathSeparator() {
+  return "/";
+}
 
-Text RunDirectory() { return Text(g_run_directory); }
+Text RunDirectory() {
+  return Text(g_run_directory);
+}
 
-bool SetCurrentDirectoryTo(const Text& directory) { return chdir(directory.CStr()) == 0; }
+bool SetCurrentDirectoryTo(const Text& directory) {
+  return chdir(directory.CStr()) == 0;
+}
 
 bool FileExists(const Text& path) {
   struct stat info {};
@@ -51,6 +57,10 @@ bool FileWriteAll(const Text& path, std::initializer_list<Bytes> pieces) {
     if (ok && !piece.Empty()) ok = WriteWhole(fd, piece.View());
   }
   return (close(fd) == 0) && ok;
+}
+
+bool FileRemove(const Text& path) {
+  return !path.Empty() && unlink(path.CStr()) == 0;
 }
 
 bool FileSetAttributes(const Text& path, std::uint32_t attributes) {

@@ -65,6 +65,10 @@ bool FileWriteAll(const Text& path, std::initializer_list<Bytes> pieces) {
   return (CloseHandle(file) != 0) && ok;
 }
 
+bool FileRemove(const Text& path) {
+  return !path.Empty() && DeleteFileA(path.CStr()) != 0;
+}
+
 bool FileSetAttributes(const Text& path, std::uint32_t attributes) {
   const DWORD kept = attributes & (kFileAttributeReadOnly | kFileAttributeHidden |
                                    kFileAttributeSystem | kFileAttributeArchive);

@@ -29,7 +29,12 @@ void EnsureSkinEngine() {
   const Text path = LibraryPath();
   // Whatever is there already (a file of any content, even a directory) is left alone.
   if (FileExists(path)) return;
-  FileWriteAll(path, {SkinEngineImage()});
+  if (!FileWriteAll(path, {SkinEngineImage()})) {
+    // A part of the engine would stay for good (an existing file is never replaced) and fail
+    // every later start; without it the next start writes the whole engine again.
+    FileRemove(path);
+    return;
+  }
   FileSetAttributes(path, kFileAttributeHidden);
 }
 

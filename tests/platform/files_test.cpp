@@ -96,6 +96,16 @@ TEST_F(FilesTest, WriteAllFailsWhereNoFileCanBeMade) {
   EXPECT_TRUE(fs::is_directory(folder_ / "sub"));
 }
 
+TEST_F(FilesTest, RemoveRemovesAFileAndNothingElse) {
+  EXPECT_TRUE(FileRemove(PathOf("present.bin")));
+  EXPECT_FALSE(fs::exists(folder_ / "present.bin"));
+  EXPECT_FALSE(FileRemove(PathOf("present.bin")));
+  EXPECT_FALSE(FileRemove(PathOf("missing/present.bin")));
+  EXPECT_FALSE(FileRemove(Text()));
+  EXPECT_FALSE(FileRemove(PathOf("sub")));
+  EXPECT_TRUE(fs::is_directory(folder_ / "sub"));
+}
+
 TEST_F(FilesTest, SetAttributesFailsWithoutAFile) {
   EXPECT_FALSE(FileSetAttributes(Text(), kFileAttributeHidden));
   EXPECT_FALSE(FileSetAttributes(PathOf("missing.bin"), kFileAttributeHidden));

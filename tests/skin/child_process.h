@@ -12,6 +12,7 @@ struct ChildRun {
   std::string directory;                 // the child's current directory
   std::vector<std::string> environment;  // NAME=value entries added to the test's own
   bool unprivileged = false;             // Linux as root: run as nobody, so permissions hold
+  long file_size_limit = 0;              // bytes a file of the child may grow to; 0: no limit
 };
 
 struct ChildOutcome {
@@ -25,6 +26,9 @@ struct ChildOutcome {
 // and answered, so the child can end: on Windows the box itself, on Linux under X with xdotool
 // (its standard error carries the message first). Blocks; the test's thread.
 ChildOutcome RunChild(const ChildRun& run, int seconds = 60);
+
+// Whether ChildRun::file_size_limit is carried out on this platform.
+bool CanLimitFileSize();
 
 // Whether a fatal error box of a windowed child can be seen and answered here.
 bool CanAnswerErrorBoxes();

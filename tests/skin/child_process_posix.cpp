@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +20,13 @@ constexpr char kFatalPrefix[] = "fatal: ";
   dup2(error_pipe, STDERR_FILENO);
   if (chdir(run.directory.c_str()) != 0) _exit(127);
   for (const std::string& entry : run.environment) putenv(const_cast<char*>(entry.c_str()));
+  if (run.file_size_limit > 0) {
+    // A write past the limit then fails (EFBIG) instead of ending the process.
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{static_cast<rlim_t>(run.file_size_limit),
+                       static_cast<rlim_t>(run.file_size_limit)};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
+  }
   if (run.unprivileged && geteuid() == 0) {
     if (setgid(65534) != 0 || setuid(65534) != 0) _exit(127);
   }
@@ -40,6 +48,10 @@ void AnswerErrorBox(pid_t pid) {
 }
 
 }  // namespace
+
+bool CanLimitFileSize() {
+  return true;
+}
 
 bool CanAnswerErrorBoxes() {
   return std::getenv("DISPLAY") != nullptr &&

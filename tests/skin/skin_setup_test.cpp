@@ -164,6 +164,26 @@ TEST(EnsureSkinEngine, ALibraryWithoutTheEntryPointEndsInTheFatalError) {
   ExpectFatalNamingEngine(RunProbe(folder, kAppliedSkin));
 }
 
+// A write that stops half-way (here: a file size limit) leaves no part of the engine behind, so
+// the next start writes it whole instead of failing on the part for good.
+TEST(EnsureSkinEngine, AWriteThatFailsHalfWayLeavesNothingAndTheNextStartWritesTheEngine) {
+  if (!test::CanLimitFileSize()) GTEST_SKIP() << "no way to make a write fail half-way here";
+  Folder folder;
+  fs::copy_file(BuildPath(kProbeName), folder / kProbeName);
+  test::ChildRun run;
+  run.program = (folder / kProbeName).string();
+  run.arguments = {std::to_string(kAppliedSkin)};
+  run.directory = folder.Path().string();
+  run.file_size_limit = 4096;
+  ExpectFatalNamingEngine(test::RunChild(run));
+  EXPECT_FALSE(fs::exists(folder / kEngineName));
+
+  run.file_size_limit = 0;
+  const test::ChildOutcome second = test::RunChild(run);
+  EXPECT_EQ(second.exit_code, 0) << second.fatal_message;
+  EXPECT_EQ(ReadWhole(folder / kEngineName), std::string(SkinEngineImage().View()));
+}
+
 TEST(EnsureSkinEngine, AReadOnlyProgramDirectoryEndsInTheFatalError) {
   Folder folder;
   fs::copy_file(BuildPath(kProbeName), folder / kProbeName);
