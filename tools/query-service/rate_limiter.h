@@ -1,7 +1,6 @@
 // How often each client asked lately; more than the limit within the window is refused.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -12,19 +11,17 @@ namespace query_service {
 
 class RateLimiter {
  public:
-  using Clock = std::chrono::steady_clock;
+  // A limit of 0 lets every request through. Times are milliseconds of a steady clock.
+  RateLimiter(std::int64_t limit, std::int64_t window_ms) : limit_(limit), window_ms_(window_ms) {}
 
-  // A limit of 0 lets every request through.
-  RateLimiter(std::int64_t limit, Clock::duration window) : limit_(limit), window_(window) {}
-
-  // Counts one request of `client` at `now`; true when it is one too many. Any thread.
-  [[nodiscard]] bool TooMany(const std::string& client, Clock::time_point now);
+  // Counts one request of `client` at `now_ms`; true when it is one too many. Any thread.
+  [[nodiscard]] bool TooMany(const std::string& client, std::int64_t now_ms);
 
  private:
   std::int64_t limit_;
-  Clock::duration window_;
+  std::int64_t window_ms_;
   std::mutex mutex_;
-  std::map<std::string, std::deque<Clock::time_point>> asked_;  // times within the window
+  std::map<std::string, std::deque<std::int64_t>> asked_;  // times within the window
 };
 
 }  // namespace query_service
