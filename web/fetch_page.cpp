@@ -54,6 +54,7 @@ Text FetchPage(const Text& url, Text* method, const Text* proxy, Text* headers, 
   target.user_agent = kUserAgent;
   target.timeout_ms = controls.timeout_ms;
 
+  // An exchange that cannot start leaves the caller's method and header text as they were.
   const std::unique_ptr<HttpExchange> exchange = OpenHttpExchange(target, controls.stop);
   if (!exchange) return Text();
 

@@ -102,6 +102,7 @@ class WininetExchange final : public HttpExchange {
 
   Bytes ReadBody() override {
     // Pending window messages are not pumped here: the exchange runs on a worker that owns none.
+    // Each chunk is appended in place, so a long page costs time in proportion to its size.
     std::string body;
     DWORD read = 1;
     while (read > 0 && RequestOpen()) {
