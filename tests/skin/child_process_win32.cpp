@@ -49,6 +49,11 @@ std::string CommandLine(const ChildRun& run) {
 
 }  // namespace
 
+// No file size limit can be laid on a child process here.
+bool CanLimitFileSize() {
+  return false;
+}
+
 bool CanAnswerErrorBoxes() {
   return true;
 }
