@@ -35,10 +35,12 @@ class Query : public MainWindowTest {
     PostClick(Controls().query_button, {28, 12});
   }
   bool WaitForResults(int count) {
-    // The worker appends the result first, then the history row.
+    // The worker appends the result, then the history row, then fills its province and plate
+    // (every plate of these tests is not empty).
     return PumpUntil([&] {
       return ListItemCount(Controls().result_list) >= count &&
-             ListItemCount(Controls().history_list) >= count;
+             ListItemCount(Controls().history_list) >= count &&
+             !ListCellText(Controls().history_list, count - 1, 1).empty();
     });
   }
   // What the server and the lists hold, for a failure's message.
@@ -117,12 +119,14 @@ TEST_F(Query, NoAnswerLeavesTheWindowAsItWas) {
 }
 
 TEST_F(Query, OverlappingQueriesAreAddedInTheOrderTheirAnswersArrive) {
-  auto second_sent = std::make_shared<Gate>();
-  server_.Answer("A1", {FoundPage("1"), second_sent, nullptr});  // held until B2 is answered
-  server_.Answer("B2", {FoundPage("2"), nullptr, second_sent});
+  auto first_release = std::make_shared<Gate>();
+  server_.Answer("A1", {FoundPage("1"), first_release, nullptr});  // held until B2 is shown
+  server_.Answer("B2", {FoundPage("2"), nullptr, nullptr});
   Ask(1, "A1");
   ASSERT_TRUE(WaitForReceived(1)) << State();
   Ask(30, "B2");
+  ASSERT_TRUE(WaitForResults(1)) << State();
+  first_release->Open();
   ASSERT_TRUE(WaitForResults(2)) << State();
   EXPECT_EQ(Result(0), L"川B2 共有 2 条违章");
   EXPECT_EQ(Result(1), L"京A1 共有 1 条违章");
