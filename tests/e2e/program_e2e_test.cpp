@@ -31,7 +31,7 @@ std::string Trimmed(std::string text) {
   return text;
 }
 
-class Program : public ::testing::Test {
+class RealProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     const char* display = std::getenv("DISPLAY");
@@ -95,7 +95,7 @@ class Program : public ::testing::Test {
   std::string window_;
 };
 
-TEST_F(Program, AQueryTypedOnTheKeyboardReachesTheService) {
+TEST_F(RealProgram, AQueryTypedOnTheKeyboardReachesTheService) {
   StartService();
   StartProgram();
   QueryFromTheKeyboard("A12345");
@@ -109,7 +109,7 @@ TEST_F(Program, AQueryTypedOnTheKeyboardReachesTheService) {
   EXPECT_EQ(program_->WaitForExit(10s), 0);
 }
 
-TEST_F(Program, EscEndsTheProgramWithZeroWhileAQueryWaits) {
+TEST_F(RealProgram, EscEndsTheProgramWithZeroWhileAQueryWaits) {
   StartService("60000");  // the answer would take a minute
   StartProgram();
   QueryFromTheKeyboard("A12345");
@@ -119,7 +119,7 @@ TEST_F(Program, EscEndsTheProgramWithZeroWhileAQueryWaits) {
   EXPECT_EQ(program_->WaitForExit(20s), 0);
 }
 
-TEST_F(Program, TheRateLimitBoxAppearsAndDoesNotKeepTheProgramRunning) {
+TEST_F(RealProgram, TheRateLimitBoxAppearsAndDoesNotKeepTheProgramRunning) {
   StartService();
   StartProgram();
   QueryFromTheKeyboard("RATE00");
