@@ -163,10 +163,15 @@ class SkinPainter : public QObject {
   const QPixmap& Background(QSize size) {
     const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
     auto found = backgrounds_.find(key);
-    if (found == backgrounds_.end())
+    if (found == backgrounds_.end()) {
+      // A few sizes at a time: a window being resized would otherwise leave one per step.
+      if (backgrounds_.size() >= kKeptBackgrounds) backgrounds_.clear();
       found = backgrounds_.insert(key, WindowBackground(skin_, size));
+    }
     return *found;
   }
+
+  static constexpr qsizetype kKeptBackgrounds = 8;
 
   Skin skin_;
   QHash<quint64, QPixmap> backgrounds_;

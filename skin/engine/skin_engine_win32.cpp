@@ -42,7 +42,6 @@ using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiDeleter>;
 struct Attached {
   Skin skin;
   UniqueBrush field_brush;
-  UniqueBrush list_brush;
   UniqueBrush window_brush;
   DWORD thread = 0;
 };
@@ -575,7 +574,6 @@ void Attach(const Skin& skin) {
   auto attached = std::make_unique<Attached>();
   attached->skin = skin;
   attached->field_brush.reset(CreateSolidBrush(ToColorRef(skin.field)));
-  attached->list_brush.reset(CreateSolidBrush(ToColorRef(skin.list)));
   const vq::skin::Colour middle = vq::skin::Blend(
       vq::skin::Colour{skin.window.top.red, skin.window.top.green, skin.window.top.blue, 128},
       skin.window.bottom);
