@@ -145,7 +145,7 @@ TEST_F(Query, OverlappingQueriesAreShownInTheOrderTheirAnswersArrive) {
   Ask(1, "H1");
   ASSERT_TRUE(WaitForForms(1));
   Ask(30, "A2");
-  ASSERT_TRUE(RunUntil([&] { return window_->Results()->topLevelItemCount() == 1; }));
+  ASSERT_TRUE(WaitForHistoryRows(1));  // the second query is wholly shown before the first ends
   server_.Let("H1");
   ASSERT_TRUE(WaitForHistoryRows(2));
   EXPECT_EQ(Results(), (QStringList{Shown(u8"川A2 共有 2 条违章"), Shown(u8"京H1 共有 1 条违章")}));
@@ -182,6 +182,7 @@ TEST_F(Query, ClosingTheWindowWhileQueriesWaitShowsNoneOfTheirResults) {
   EXPECT_EQ(window_->Results()->topLevelItemCount(), 0);
   EXPECT_EQ(window_->History()->topLevelItemCount(), 0);
   for (QMessageBox* box : Boxes()) box->close();
+  EXPECT_TRUE(RunUntil([&] { return Boxes().empty(); }));
 }
 
 }  // namespace
