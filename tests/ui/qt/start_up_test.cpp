@@ -151,6 +151,15 @@ TEST(StartUp, ListsAreEmptyReportsWithTheirColumns) {
   }
 }
 
+TEST(StartUp, MinimisedAndRestoredTheWindowKeepsItsSizeAndRows) {
+  auto window = OpenWindow();
+  window->Ops()->AppendResultItem(Text("A1"));
+  window->showMinimized();
+  window->showNormal();
+  EXPECT_EQ(window->frameGeometry().size(), QSize(383, 241));
+  EXPECT_EQ(window->Results()->topLevelItemCount(), 1);
+}
+
 TEST(StartUp, CreatedEventRunsOnceBeforeTheWindowIsShownWithControlsInPlace) {
   int runs = 0;
   bool shown_at_event = true;
