@@ -98,9 +98,14 @@ Kind KindOf(HWND window) {
     return text ? Kind::kLabel : Kind::kNone;
   }
   // A control of the program's own that takes no focus and has no edge: a painted label.
-  const bool common = SameClass(name, L"ListBox") || SameClass(name, L"ScrollBar") ||
-                      name.rfind(L"Sys", 0) == 0 || name.rfind(L"msctls_", 0) == 0 ||
-                      name.rfind(L"Rich", 0) == 0;
+  // (Child dialogs, common controls and windows with children of their own are no labels.)
+  bool common = name.rfind(L"#", 0) == 0 || name.rfind(L"Sys", 0) == 0 ||
+                name.rfind(L"msctls_", 0) == 0 || name.rfind(L"Rich", 0) == 0 ||
+                GetWindow(window, GW_CHILD) != nullptr;
+  for (const wchar_t* control : {L"ListBox", L"ScrollBar", L"ToolbarWindow32", L"ReBarWindow32",
+                                 L"ComboBoxEx32", L"MDIClient"}) {
+    common = common || SameClass(name, control);
+  }
   if (!common && (style & WS_TABSTOP) == 0 && (ex_style & WS_EX_CLIENTEDGE) == 0) {
     return Kind::kLabel;
   }
