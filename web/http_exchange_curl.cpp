@@ -1,6 +1,7 @@
 // The HTTP exchange on libcurl's easy interface (Linux).
 #include <curl/curl.h>
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -23,6 +24,12 @@ constexpr const char* kCurlDefaultsRemoved[] = {
 
 constexpr std::int64_t kHighestPort = 65535;
 constexpr std::int64_t kDefaultHttpPort = 80;
+
+std::int64_t MonotonicMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
 
 void GlobalInitOnce() {
   // curl_global_init is not thread-safe itself; a function-local static makes it so.
@@ -123,6 +130,7 @@ class CurlExchange final : public HttpExchange {
     // Nothing reuses the connection: it closes with the exchange.
     curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
     SetCallbacks(easy);
+    last_moved_ms_ = MonotonicMs();
     curl_easy_perform(easy);  // failures leave what was read so far
   }
 
@@ -184,8 +192,22 @@ class CurlExchange final : public HttpExchange {
     return size * count;
   }
 
-  static int OnProgress(void* self_pointer, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return static_cast<CurlExchange*>(self_pointer)->Stopped() ? 1 : 0;
+  // Called at least once a second. Ends the transfer on a stop, and when no byte has moved
+  // either way for the time-out: curl's own speed check still counts the request it sent for
+  // seconds after, so a server that never answers a POST would be waited for much longer.
+  static int OnProgress(void* self_pointer, curl_off_t, curl_off_t received, curl_off_t,
+                        curl_off_t sent) {
+    auto* self = static_cast<CurlExchange*>(self_pointer);
+    if (self->Stopped()) return 1;
+    const std::int64_t now_ms = MonotonicMs();
+    if (received != self->received_so_far_ || sent != self->sent_so_far_) {
+      self->received_so_far_ = received;
+      self->sent_so_far_ = sent;
+      self->last_moved_ms_ = now_ms;
+      return 0;
+    }
+    const std::int32_t limit_ms = self->target_.timeout_ms;
+    return limit_ms > 0 && now_ms - self->last_moved_ms_ > limit_ms ? 1 : 0;
   }
 
   static curl_socket_t OnOpenSocket(void* self_pointer, curlsocktype, curl_sockaddr* address) {
@@ -211,6 +233,9 @@ class CurlExchange final : public HttpExchange {
   ExchangeStop* stop_;
   std::string received_body_;
   std::string received_headers_;
+  curl_off_t received_so_far_ = 0;  // the transfer's progress as last seen, and when it moved
+  curl_off_t sent_so_far_ = 0;
+  std::int64_t last_moved_ms_ = 0;
   std::mutex socket_mutex_;
   std::vector<curl_socket_t> sockets_;  // those open now (more than one while racing addresses)
   bool aborted_ = false;

@@ -45,13 +45,13 @@ class QueryServiceTest : public testing::Test {
 
   // Posts the body as the worker does and reads the page.
   static QueryOutcome Query(const ServiceProcess& service, std::int64_t row, const Text& plate,
-                            Text* body_sent = nullptr) {
+                            Text* body_sent = nullptr, const FetchControls& controls = {}) {
     const Text url(std::string("http://127.0.0.1:") + std::to_string(service.Port()) +
                    "/android_3.7.php");
     Text method = "POST";
     const Text body = BuildQueryBody(row, plate);
     if (body_sent != nullptr) *body_sent = body;
-    return ReadQueryPage(FetchPage(url, &method, nullptr, nullptr, &body));
+    return ReadQueryPage(FetchPage(url, &method, nullptr, nullptr, &body, nullptr, controls));
   }
 
   [[nodiscard]] std::vector<std::string> LogLines() const {
@@ -97,6 +97,19 @@ TEST_F(QueryServiceTest, RefusesAClientThatAsksTooOften) {
   EXPECT_EQ(Query(service, kBeijingRow, "A12345"), Found("3"));
   EXPECT_EQ(Query(service, kBeijingRow, "A12345"), Found("3"));
   EXPECT_EQ(Query(service, kBeijingRow, "A12345"), RateLimited());
+  EXPECT_EQ(service.Stop(), 0);
+}
+
+TEST_F(QueryServiceTest, AnswersSlowlyWhenAskedTo) {
+  std::vector<std::string> arguments = Start(0);
+  arguments.insert(arguments.end(), {"--delay-ms", "3000"});
+  ServiceProcess service(QUERY_SERVICE_PROGRAM, arguments);
+  ASSERT_NE(service.Port(), 0);
+  FetchControls impatient;
+  impatient.timeout_ms = 500;  // gives up long before the answer comes
+
+  EXPECT_EQ(Query(service, kBeijingRow, "A12345", nullptr, impatient), NoAnswer());
+  EXPECT_EQ(Query(service, kBeijingRow, "A12345"), Found("3"));
   EXPECT_EQ(service.Stop(), 0);
 }
 
