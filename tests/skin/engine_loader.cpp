@@ -1,5 +1,8 @@
 #include "tests/skin/engine_loader.h"
 
+#include <cstdint>
+#include <string>
+
 #include "platform/library.h"
 #include "skin/skin_setup.h"
 #include "tests/skin/test_files.h"
@@ -17,6 +20,18 @@ SkinAttachFunction RealEngine() {
         Text(path.string()), kSkinAttachExport, LibrarySearch::kRunDirectoryFirst));
   }();
   return bound;
+}
+
+int AttachStored(int number) {
+  const Bytes stored = StoredSkin(number);
+  const std::string copy(stored.View());
+  return RealEngine()(reinterpret_cast<const unsigned char*>(copy.data()),
+                      static_cast<int>(copy.size()), "", 0, 0, 0);
+}
+
+skin::Skin StoredSkinRead(int number) {
+  const Bytes stored = StoredSkin(number);
+  return *skin::ReadSkin(stored.Data(), static_cast<std::int64_t>(stored.Size()));
 }
 
 }  // namespace vq::test

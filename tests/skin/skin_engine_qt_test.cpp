@@ -25,18 +25,6 @@ QColor ToQColor(skin::Colour c) {
   return QColor(c.red, c.green, c.blue);
 }
 
-int AttachStored(int number) {
-  const Bytes stored = StoredSkin(number);
-  const std::string copy(stored.View());
-  return test::RealEngine()(reinterpret_cast<const unsigned char*>(copy.data()),
-                            static_cast<int>(copy.size()), "", 0, 0, 0);
-}
-
-skin::Skin StoredSkinRead(int number) {
-  const Bytes stored = StoredSkin(number);
-  return *skin::ReadSkin(stored.Data(), static_cast<std::int64_t>(stored.Size()));
-}
-
 class QtEngine : public testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -62,8 +50,8 @@ int Distance(QColor a, QColor b) {
 
 TEST_F(QtEngine, Skin33SetsThePaletteAndTheStyleSheet) {
   ASSERT_NE(test::RealEngine(), nullptr);
-  ASSERT_EQ(AttachStored(kAppliedSkin), 1);
-  const skin::Skin skin = StoredSkinRead(kAppliedSkin);
+  ASSERT_EQ(test::AttachStored(kAppliedSkin), 1);
+  const skin::Skin skin = test::StoredSkinRead(kAppliedSkin);
   const QPalette palette = QApplication::palette();
   EXPECT_EQ(palette.color(QPalette::Active, QPalette::Highlight), ToQColor(skin.selection));
   EXPECT_EQ(palette.color(QPalette::Active, QPalette::WindowText), ToQColor(skin.window_text));
@@ -73,8 +61,8 @@ TEST_F(QtEngine, Skin33SetsThePaletteAndTheStyleSheet) {
 }
 
 TEST_F(QtEngine, AWindowShowsTheSkinsBackgroundAndItsListsAlternate) {
-  ASSERT_EQ(AttachStored(kAppliedSkin), 1);
-  const skin::Skin skin = StoredSkinRead(kAppliedSkin);
+  ASSERT_EQ(test::AttachStored(kAppliedSkin), 1);
+  const skin::Skin skin = test::StoredSkinRead(kAppliedSkin);
   QWidget window;
   window.resize(300, 200);
   auto* list = new QTreeWidget(&window);
@@ -95,7 +83,7 @@ TEST_F(QtEngine, AWindowShowsTheSkinsBackgroundAndItsListsAlternate) {
 }
 
 TEST_F(QtEngine, BytesItCannotReadChangeNothing) {
-  ASSERT_EQ(AttachStored(kAppliedSkin), 1);
+  ASSERT_EQ(test::AttachStored(kAppliedSkin), 1);
   const QString sheet = application_->styleSheet();
   const QColor highlight = QApplication::palette().color(QPalette::Highlight);
   const std::string garbage = ".SHE 9\nselection = #000000\n";
@@ -109,9 +97,9 @@ TEST_F(QtEngine, BytesItCannotReadChangeNothing) {
 
 TEST_F(QtEngine, EverySkinAttachesAndTheLastOneWins) {
   for (int number = 1; number <= kSkinCount; ++number) {
-    ASSERT_EQ(AttachStored(number), 1) << "skin " << number;
+    ASSERT_EQ(test::AttachStored(number), 1) << "skin " << number;
     EXPECT_EQ(QApplication::palette().color(QPalette::Active, QPalette::Highlight),
-              ToQColor(StoredSkinRead(number).selection))
+              ToQColor(test::StoredSkinRead(number).selection))
         << "skin " << number;
   }
   // One painter of the window background at a time, however often a skin is attached.
@@ -123,13 +111,13 @@ TEST_F(QtEngine, EverySkinAttachesAndTheLastOneWins) {
 }
 
 TEST_F(QtEngine, AttachesNothingFromAnotherThread) {
-  ASSERT_EQ(AttachStored(1), 1);
+  ASSERT_EQ(test::AttachStored(1), 1);
   int from_thread = -1;
-  std::thread other([&] { from_thread = AttachStored(kAppliedSkin); });
+  std::thread other([&] { from_thread = test::AttachStored(kAppliedSkin); });
   other.join();
   EXPECT_EQ(from_thread, 0);
   EXPECT_EQ(QApplication::palette().color(QPalette::Highlight),
-            ToQColor(StoredSkinRead(1).selection));
+            ToQColor(test::StoredSkinRead(1).selection));
 }
 
 }  // namespace

@@ -21,18 +21,6 @@ COLORREF ToColorRef(skin::Colour c) {
   return RGB(c.red, c.green, c.blue);
 }
 
-int AttachStored(int number) {
-  const Bytes stored = StoredSkin(number);
-  const std::string copy(stored.View());
-  return test::RealEngine()(reinterpret_cast<const unsigned char*>(copy.data()),
-                            static_cast<int>(copy.size()), "", 0, 0, 0);
-}
-
-skin::Skin StoredSkinRead(int number) {
-  const Bytes stored = StoredSkin(number);
-  return *skin::ReadSkin(stored.Data(), static_cast<std::int64_t>(stored.Size()));
-}
-
 struct WindowCloser {
   void operator()(HWND window) const { DestroyWindow(window); }
 };
@@ -73,8 +61,8 @@ TEST_F(Win32Engine, DressesWindowsThatExistedBeforeTheCall) {
   ASSERT_NE(window, nullptr);
   HWND edit = Child(window.get(), L"EDIT", 0, WS_EX_CLIENTEDGE);
   HWND list = Child(window.get(), WC_LISTVIEWW, LVS_REPORT, WS_EX_CLIENTEDGE);
-  ASSERT_EQ(AttachStored(kAppliedSkin), 1);
-  const skin::Skin skin = StoredSkinRead(kAppliedSkin);
+  ASSERT_EQ(test::AttachStored(kAppliedSkin), 1);
+  const skin::Skin skin = test::StoredSkinRead(kAppliedSkin);
   EXPECT_EQ(AnsweredBrushColour(window.get(), WM_CTLCOLOREDIT, edit), ToColorRef(skin.field));
   EXPECT_EQ(static_cast<COLORREF>(SendMessageW(list, LVM_GETBKCOLOR, 0, 0)), ToColorRef(skin.list));
   EXPECT_EQ(static_cast<COLORREF>(SendMessageW(list, LVM_GETTEXTCOLOR, 0, 0)),
@@ -82,8 +70,8 @@ TEST_F(Win32Engine, DressesWindowsThatExistedBeforeTheCall) {
 }
 
 TEST_F(Win32Engine, DressesWindowsCreatedAfterTheCall) {
-  ASSERT_EQ(AttachStored(5), 1);
-  const skin::Skin skin = StoredSkinRead(5);
+  ASSERT_EQ(test::AttachStored(5), 1);
+  const skin::Skin skin = test::StoredSkinRead(5);
   UniqueWindow window = TopLevel();
   ASSERT_NE(window, nullptr);
   HWND edit = Child(window.get(), L"EDIT", 0, WS_EX_CLIENTEDGE);
@@ -93,8 +81,8 @@ TEST_F(Win32Engine, DressesWindowsCreatedAfterTheCall) {
 }
 
 TEST_F(Win32Engine, PaintsTheWindowBackgroundAndAPushButton) {
-  ASSERT_EQ(AttachStored(kAppliedSkin), 1);
-  const skin::Skin skin = StoredSkinRead(kAppliedSkin);
+  ASSERT_EQ(test::AttachStored(kAppliedSkin), 1);
+  const skin::Skin skin = test::StoredSkinRead(kAppliedSkin);
   UniqueWindow window = TopLevel();
   HWND button = Child(window.get(), L"BUTTON", BS_PUSHBUTTON);
   SetWindowTextW(button, L"\x67E5\x8BE2");  // 查询
@@ -123,8 +111,8 @@ TEST_F(Win32Engine, PaintsTheWindowBackgroundAndAPushButton) {
 }
 
 TEST_F(Win32Engine, BytesItCannotReadChangeNothing) {
-  ASSERT_EQ(AttachStored(kAppliedSkin), 1);
-  const skin::Skin skin = StoredSkinRead(kAppliedSkin);
+  ASSERT_EQ(test::AttachStored(kAppliedSkin), 1);
+  const skin::Skin skin = test::StoredSkinRead(kAppliedSkin);
   const std::string garbage = ".SHE 9\nfield = #000000\n";
   EXPECT_EQ(test::RealEngine()(reinterpret_cast<const unsigned char*>(garbage.data()),
                                static_cast<int>(garbage.size()), "", 0, 0, 0),

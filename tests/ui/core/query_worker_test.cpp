@@ -13,26 +13,6 @@
 namespace vq::testing {
 namespace {
 
-Answer ByPlate(const std::string& plate) {
-  Answer answer;
-  switch (plate.empty() ? ' ' : plate[0]) {
-    case 'E':
-      answer.page = FoundPage("");
-      break;
-    case 'R':
-      answer.page = RateLimitPage();
-      break;
-    case 'N':
-      answer.page = NoAnswerPage();
-      break;
-    default:
-      answer.page = FoundPage(plate.substr(plate.size() - 1));
-      break;
-  }
-  answer.held = plate.starts_with("H");
-  return answer;
-}
-
 struct Shown {
   Text text, title;
 };

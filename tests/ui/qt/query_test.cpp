@@ -13,28 +13,6 @@
 namespace vq::testing {
 namespace {
 
-// Answers by plate: A… counts three, E… shows no count, R… is rate-limited, N… is unusable, and
-// any plate starting with H is held until the test lets it go.
-Answer ByPlate(const std::string& plate) {
-  Answer answer;
-  switch (plate.empty() ? ' ' : plate[0]) {
-    case 'E':
-      answer.page = FoundPage("");
-      break;
-    case 'R':
-      answer.page = RateLimitPage();
-      break;
-    case 'N':
-      answer.page = NoAnswerPage();
-      break;
-    default:
-      answer.page = FoundPage(plate.substr(plate.size() - 1));
-      break;
-  }
-  answer.held = plate.starts_with("H");
-  return answer;
-}
-
 class Query : public ::testing::Test {
  protected:
   // Sets the inputs and clicks 按钮1. The worker reads the inputs when this thread next runs its
