@@ -1,5 +1,4 @@
 // The HTTP exchange on libcurl's easy interface (Linux).
-#include <curl/curl.h>
 #include <sys/socket.h>
 #include <time.h>
 #include <unistd.h>
@@ -11,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "web/curl_functions.h"
 #include "web/http_exchange.h"
 
 namespace vq {
@@ -31,27 +31,21 @@ std::int64_t MonotonicMs() {
   return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
-void GlobalInitOnce() {
-  // curl_global_init is not thread-safe itself; a function-local static makes it so.
-  static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
-  static_cast<void>(init);
-}
-
 struct EasyCleanup {
-  void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+  void operator()(CURL* easy) const { Curl().easy_cleanup(easy); }
 };
 struct SlistFree {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+  void operator()(curl_slist* list) const { Curl().slist_free_all(list); }
 };
 struct UrlCleanup {
-  void operator()(CURLU* url) const { curl_url_cleanup(url); }
+  void operator()(CURLU* url) const { Curl().url_cleanup(url); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
 using HeaderList = std::unique_ptr<curl_slist, SlistFree>;
 using UrlHandle = std::unique_ptr<CURLU, UrlCleanup>;
 
 bool AppendLine(HeaderList& list, const std::string& line) {
-  curl_slist* grown = curl_slist_append(list.get(), line.c_str());
+  curl_slist* grown = Curl().slist_append(list.get(), line.c_str());
   if (grown == nullptr) return false;
   static_cast<void>(list.release());
   list.reset(grown);
@@ -76,14 +70,14 @@ bool AppendHeaderLines(HeaderList& list, std::string_view headers) {
 // The request URL from its parts, each checked by curl: a host that is no host name fails here
 // instead of being read as some other URL.
 UrlHandle RequestUrl(const HttpTarget& target) {
-  UrlHandle url(curl_url());
+  UrlHandle url(Curl().url());
   if (!url) return nullptr;
   const std::int64_t port = target.port == 0 ? kDefaultHttpPort : target.port;
   const std::string port_text = std::to_string(port);
-  if (curl_url_set(url.get(), CURLUPART_SCHEME, "http", 0) != CURLUE_OK ||
-      curl_url_set(url.get(), CURLUPART_HOST, target.host.CStr(), 0) != CURLUE_OK ||
-      curl_url_set(url.get(), CURLUPART_PORT, port_text.c_str(), 0) != CURLUE_OK ||
-      curl_url_set(url.get(), CURLUPART_PATH, target.path.CStr(), 0) != CURLUE_OK) {
+  if (Curl().url_set(url.get(), CURLUPART_SCHEME, "http", 0) != CURLUE_OK ||
+      Curl().url_set(url.get(), CURLUPART_HOST, target.host.CStr(), 0) != CURLUE_OK ||
+      Curl().url_set(url.get(), CURLUPART_PORT, port_text.c_str(), 0) != CURLUE_OK ||
+      Curl().url_set(url.get(), CURLUPART_PATH, target.path.CStr(), 0) != CURLUE_OK) {
     return nullptr;
   }
   return url;
@@ -107,31 +101,31 @@ class CurlExchange final : public HttpExchange {
     HeaderList lines;
     if (!AppendHeaderLines(lines, headers.View())) return;
     CURL* easy = easy_.get();
-    curl_easy_setopt(easy, CURLOPT_CURLU, url_.get());
-    curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
-    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, target_.user_agent.CStr());
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, lines.get());
+    Curl().easy_setopt(easy, CURLOPT_CURLU, url_.get());
+    Curl().easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
+    Curl().easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    Curl().easy_setopt(easy, CURLOPT_USERAGENT, target_.user_agent.CStr());
+    Curl().easy_setopt(easy, CURLOPT_HTTPHEADER, lines.get());
     // Never the environment's proxy: without one of ours the connection is direct.
     const std::string proxy =
         target_.proxy ? "http://" + std::string(target_.proxy->View()) : std::string();
-    curl_easy_setopt(easy, CURLOPT_PROXY, proxy.c_str());
+    Curl().easy_setopt(easy, CURLOPT_PROXY, proxy.c_str());
     if (!body.Empty()) {
-      curl_easy_setopt(easy, CURLOPT_POSTFIELDS, body.CStr());
-      curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.Size()));
+      Curl().easy_setopt(easy, CURLOPT_POSTFIELDS, body.CStr());
+      Curl().easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.Size()));
     } else {
-      curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
+      Curl().easy_setopt(easy, CURLOPT_HTTPGET, 1L);
     }
     // The method goes out exactly as written, "post" and "Post" included.
-    curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, target_.method.CStr());
+    Curl().easy_setopt(easy, CURLOPT_CUSTOMREQUEST, target_.method.CStr());
     SetTimeOuts(easy);
     // Worker threads: no signals (the resolver runs on its own thread instead of an alarm).
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    Curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // Nothing reuses the connection: it closes with the exchange.
-    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    Curl().easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
     SetCallbacks(easy);
     last_moved_ms_ = MonotonicMs();
-    curl_easy_perform(easy);  // failures leave what was read so far
+    Curl().easy_perform(easy);  // failures leave what was read so far
   }
 
   Bytes ReadBody() override { return Bytes(received_body_); }
@@ -141,26 +135,26 @@ class CurlExchange final : public HttpExchange {
  private:
   void SetTimeOuts(CURL* easy) const {
     if (target_.timeout_ms <= 0) return;
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(target_.timeout_ms));
+    Curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(target_.timeout_ms));
     // A send or receive that moves nothing for the time-out ends the exchange; curl counts the
     // stall in whole seconds. The exchange as a whole has no limit.
     const long stall_seconds = (static_cast<long>(target_.timeout_ms) + 999) / 1000;
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, stall_seconds);
+    Curl().easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    Curl().easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, stall_seconds);
   }
 
   void SetCallbacks(CURL* easy) {
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlExchange::OnBody);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlExchange::OnHeaderLine);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &CurlExchange::OnProgress);
-    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &CurlExchange::OnOpenSocket);
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, this);
-    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &CurlExchange::OnCloseSocket);
-    curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
+    Curl().easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlExchange::OnBody);
+    Curl().easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    Curl().easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlExchange::OnHeaderLine);
+    Curl().easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    Curl().easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+    Curl().easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &CurlExchange::OnProgress);
+    Curl().easy_setopt(easy, CURLOPT_XFERINFODATA, this);
+    Curl().easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, &CurlExchange::OnOpenSocket);
+    Curl().easy_setopt(easy, CURLOPT_OPENSOCKETDATA, this);
+    Curl().easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &CurlExchange::OnCloseSocket);
+    Curl().easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
   }
 
   [[nodiscard]] bool Stopped() const { return stop_ != nullptr && stop_->Stopped(); }
@@ -245,8 +239,7 @@ class CurlExchange final : public HttpExchange {
 
 std::unique_ptr<HttpExchange> OpenHttpExchange(const HttpTarget& target, ExchangeStop* stop) {
   if (target.port < 0 || target.port > kHighestPort) return nullptr;
-  GlobalInitOnce();
-  EasyHandle easy(curl_easy_init());
+  EasyHandle easy(Curl().easy_init());
   if (!easy) return nullptr;
   UrlHandle url = RequestUrl(target);
   if (!url) return nullptr;
