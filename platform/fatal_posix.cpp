@@ -10,7 +10,9 @@ namespace {
 std::atomic<FatalBoxPresenter> g_presenter{nullptr};
 }  // namespace
 
-void SetFatalBoxPresenter(FatalBoxPresenter presenter) { g_presenter = presenter; }
+void SetFatalBoxPresenter(FatalBoxPresenter presenter) {
+  g_presenter = presenter;
+}
 
 void FatalError(std::string_view gbk_cause) {
   // Standard error gets the bytes as they are; a terminal reading GBK or a log keeps them.

@@ -6,7 +6,8 @@
 namespace vq {
 
 enum class LibrarySearch {
-  kRunDirectoryFirst,    // the run directory first, then the system's ordinary search (outside engines)
+  kRunDirectoryFirst,    // the run directory first, then the system's ordinary search (outside
+                         // engines)
   kSystemDirectoryOnly,  // the system directory only (platform libraries such as wininet.dll)
 };
 

@@ -9,7 +9,9 @@ namespace vq {
 namespace {
 // Libraries stay loaded until the process ends; the system releases them with it, so no worker
 // that may still run at exit ever calls into an unloaded library.
-void* LoadCandidate(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* LoadCandidate(const std::string& path) {
+  return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
 }  // namespace
 
 void* BindLibraryFunction(const Text& library, const char* function, LibrarySearch search) {

@@ -9,7 +9,9 @@ namespace vq {
 namespace {
 // Libraries stay loaded until the process ends; the system releases them with it, so no worker
 // that may still run at exit ever calls into an unloaded library.
-HMODULE LoadCandidate(const std::string& path) { return LoadLibraryA(path.c_str()); }
+HMODULE LoadCandidate(const std::string& path) {
+  return LoadLibraryA(path.c_str());
+}
 
 std::string SystemDirectory() {
   char directory[MAX_PATH];

@@ -13,13 +13,13 @@ struct ControlPlacement {
 };
 
 // In stacking order, the first on top.
-inline constexpr ControlPlacement kResultList{128, 40, 240, 144};   // 超级列表框2
-inline constexpr ControlPlacement kHistoryList{8, 40, 112, 144};    // 超级列表框1
-inline constexpr ControlPlacement kPlateLabel{160, 8, 56, 24};      // 标签2
-inline constexpr ControlPlacement kPlateEdit{224, 10, 64, 20};      // 编辑框1
-inline constexpr ControlPlacement kProvinceLabel{8, 8, 72, 24};     // 标签1
-inline constexpr ControlPlacement kProvinceCombo{80, 10, 72, 20};   // 组合框1
-inline constexpr ControlPlacement kQueryButton{312, 8, 56, 24};     // 按钮1
+inline constexpr ControlPlacement kResultList{128, 40, 240, 144};  // 超级列表框2
+inline constexpr ControlPlacement kHistoryList{8, 40, 112, 144};   // 超级列表框1
+inline constexpr ControlPlacement kPlateLabel{160, 8, 56, 24};     // 标签2
+inline constexpr ControlPlacement kPlateEdit{224, 10, 64, 20};     // 编辑框1
+inline constexpr ControlPlacement kProvinceLabel{8, 8, 72, 24};    // 标签1
+inline constexpr ControlPlacement kProvinceCombo{80, 10, 72, 20};  // 组合框1
+inline constexpr ControlPlacement kQueryButton{312, 8, 56, 24};    // 按钮1
 
 inline constexpr int kProvinceComboCreatedHeight = 160;  // bounds the dropped list
 inline constexpr int kResultColumnWidth = 210;

@@ -32,7 +32,7 @@ class MainWindowOps {
   // 超级列表框1, the history list (column 0 地区, column 1 车牌号码).
   virtual int AppendHistoryRow() = 0;  // an empty row after the last one; -1 when refused
   virtual void SetHistoryCell(int row, int column, const Text& text) = 0;  // no such cell: nothing
-  [[nodiscard]] virtual int SelectedHistoryRow() = 0;                 // first selected, -1 none
+  [[nodiscard]] virtual int SelectedHistoryRow() = 0;                   // first selected, -1 none
   [[nodiscard]] virtual Text HistoryCellText(int row, int column) = 0;  // empty when no such cell
 };
 

@@ -18,7 +18,7 @@ using InformationBox = std::function<void(const Text& text, const Text& title)>;
 struct QueryWorkerSetup {
   std::shared_ptr<MainWindowOps> window;  // outlives the window: does nothing once it is gone
   InformationBox inform;
-  Text endpoint;                 // where the form is posted
+  Text endpoint;  // where the form is posted
   std::int32_t timeout_ms = 18000;
 };
 
