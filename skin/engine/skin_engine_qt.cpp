@@ -20,7 +20,7 @@
 #include <QThread>
 #include <QWidget>
 
-#include "skin/engine/skin_engine_api.h"
+#include "skin/engine/skin_attach.h"
 #include "skin/engine/skin_reader.h"
 
 namespace {
@@ -279,13 +279,13 @@ void AttachToApplication(QApplication& application, const Skin& skin) {
 
 }  // namespace
 
-VQ_SKIN_EXPORT int VQ_SKIN_CALL SkinH_AttachRes(const unsigned char* skin, int length,
-                                                const char* /*text*/, int /*reserved1*/,
-                                                int /*reserved2*/, int /*reserved3*/) {
-  const std::optional<Skin> read = vq::skin::ReadSkin(skin, length);
-  if (!read) return 0;
+namespace vq::skin {
+
+bool AttachToProgram(const Skin& skin) {
   auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-  if (application == nullptr || QThread::currentThread() != application->thread()) return 0;
-  AttachToApplication(*application, *read);
-  return 1;
+  if (application == nullptr || QThread::currentThread() != application->thread()) return false;
+  AttachToApplication(*application, skin);
+  return true;
 }
+
+}  // namespace vq::skin

@@ -9,7 +9,7 @@
 #include <string>
 #include <type_traits>
 
-#include "skin/engine/skin_engine_api.h"
+#include "skin/engine/skin_attach.h"
 #include "skin/engine/skin_paint_win32.h"
 #include "skin/engine/skin_reader.h"
 
@@ -593,13 +593,13 @@ void Attach(const Skin& skin) {
 
 }  // namespace
 
-VQ_SKIN_EXPORT int VQ_SKIN_CALL SkinH_AttachRes(const unsigned char* skin, int length,
-                                                const char* /*text*/, int /*reserved1*/,
-                                                int /*reserved2*/, int /*reserved3*/) {
-  const std::optional<Skin> read = vq::skin::ReadSkin(skin, length);
-  if (!read) return 0;
+namespace vq::skin {
+
+bool AttachToProgram(const Skin& skin) {
   // The engine serves one user-interface thread: the first one that attaches.
-  if (g_attached != nullptr && g_attached->thread != GetCurrentThreadId()) return 0;
-  Attach(*read);
-  return 1;
+  if (g_attached != nullptr && g_attached->thread != GetCurrentThreadId()) return false;
+  Attach(skin);
+  return true;
 }
+
+}  // namespace vq::skin
